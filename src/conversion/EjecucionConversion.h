@@ -1,6 +1,10 @@
 #pragma once
 // La ejecución de BExportar: fichero, documento, plantilla, los pasos en su
 // orden, y el final. Igual para la ventana, la línea de órdenes y las pruebas.
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "common/EstadoPrograma.h"
 #include "common/Interaccion.h"
 
@@ -12,6 +16,11 @@ enum class FinEjecucion {
     Fallida       // un error la paró; tablas como estaban, mensaje mostrado
 };
 
-FinEjecucion EjecutarConversion(EstadoPrograma& estado, Interaccion& ui);
+// Lo escrito, para quien quiera contarlo (la línea de órdenes).
+struct InformeConversion {
+    std::vector<std::pair<std::string, size_t>> filasPorTabla;   // en orden de paso
+};
+
+FinEjecucion EjecutarConversion(EstadoPrograma& estado, Interaccion& ui, InformeConversion* informe = nullptr);
 
 } // namespace molvaren

@@ -1,0 +1,10 @@
+#include "conversion/CrearCursosGrupos.h"
+
+namespace molvaren {
+
+void CrearCursosGrupos(ContextoConversion& ctx)
+{
+    (void)ctx;   // pendiente
+}
+
+} // namespace molvaren

@@ -1,0 +1,9 @@
+#pragma once
+// Cursos y grupos: CURSOST y GRUPOST.
+#include "conversion/ContextoConversion.h"
+
+namespace molvaren {
+
+void CrearCursosGrupos(ContextoConversion& ctx);
+
+} // namespace molvaren

@@ -1,0 +1,10 @@
+#include "conversion/CrearDiasHoras.h"
+
+namespace molvaren {
+
+void CrearDiasHoras(ContextoConversion& ctx)
+{
+    (void)ctx;   // pendiente
+}
+
+} // namespace molvaren
