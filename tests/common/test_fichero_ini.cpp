@@ -57,7 +57,7 @@ TEST_P(ConClaveIni, SoloCambiaLaClave)
 }
 
 INSTANTIATE_TEST_SUITE_P(Casos, ConClaveIni, ::testing::ValuesIn(Casos),
-                         [](const auto& info) { return std::string(info.param.nombre); });
+                         [](const auto& caso) { return std::string(caso.param.nombre); });
 
 class FicheroIniEnDisco : public ::testing::Test {
 protected:
