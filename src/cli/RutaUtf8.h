@@ -1,0 +1,20 @@
+#pragma once
+// Una ruta como texto UTF-8 para los mensajes.
+#include <filesystem>
+#include <string>
+
+namespace molvaren::cli {
+
+inline std::string RutaUtf8(const std::filesystem::path& ruta)
+{
+    const std::u8string u8 = ruta.u8string();
+    return std::string(u8.begin(), u8.end());
+}
+
+inline std::filesystem::path RutaDesdeArgumento(const std::string& argumento)
+{
+    // En estos sistemas el argumento ya llega en la codificación de las rutas.
+    return std::filesystem::path(argumento);
+}
+
+} // namespace molvaren::cli
