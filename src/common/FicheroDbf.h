@@ -5,6 +5,7 @@
 // BDE. Lee con tolerancia los niveles 3 a 7 y las variantes de FoxPro y
 // Visual FoxPro, sin leer nunca fuera del fichero.
 #include <filesystem>
+#include <string>
 
 #include "common/Tabla.h"
 
@@ -17,5 +18,13 @@ Tabla LeerDbf(const std::filesystem::path& fichero, const std::string& nombreTab
 // Escribe en un fichero temporal de la misma carpeta y lo renombra encima del
 // destino: un fallo nunca deja un fichero a medias.
 void EscribirDbf(const Tabla& tabla, const std::filesystem::path& fichero);
+
+// Primera mitad de EscribirDbf: escribe la tabla en un fichero temporal nuevo
+// de la carpeta de destino y devuelve su ruta (renombrarlo es cosa del que
+// llama). Si falla, no deja el temporal.
+std::filesystem::path EscribirDbfTemporal(const Tabla& tabla, const std::filesystem::path& destino);
+
+// Ruta en UTF-8 para los mensajes.
+std::string RutaParaMensaje(const std::filesystem::path& ruta);
 
 } // namespace molvaren
