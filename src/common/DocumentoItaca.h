@@ -5,6 +5,7 @@
 // comentarios, instrucciones) para la exportación. La memoria sigue a los
 // datos catalogados, no al tamaño del fichero.
 // Los valores se guardan ya pasados a Windows-1252.
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -14,6 +15,8 @@
 
 namespace molvaren {
 
+// Vale mientras viva el documento del que sale. Sólo se guardan los
+// atributos del catálogo de su ruta: cualquier otro se lee como ausente.
 class ElementoItaca {
 public:
     // Valor del atributo tal cual (Windows-1252, sin recortar); vacío si falta.
@@ -22,9 +25,11 @@ public:
 
     struct Datos;
     explicit ElementoItaca(const Datos* d) : d_(d) {}
+    ElementoItaca(const Datos* d, uint32_t indice) : d_(d), indice_(indice) {}
 
 private:
     const Datos* d_;
+    uint32_t indice_ = 0;   // posición del elemento dentro de su ruta
 };
 
 class DocumentoItaca {
