@@ -1,0 +1,85 @@
+#pragma once
+// Base de las pruebas de un paso de la conversión: carpeta de tablas
+// temporal, documento escrito desde un texto XML y lectura de columnas.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "apoyo/InteraccionGuionada.h"
+#include "common/BaseTablas.h"
+#include "common/DocumentoItaca.h"
+#include "common/EstadoPrograma.h"
+#include "common/Tabla.h"
+#include "conversion/ContextoConversion.h"
+
+namespace molvaren::pruebas {
+
+inline std::filesystem::path CarpetaTemporal(const std::string& prefijo)
+{
+    std::random_device azar;
+    auto carpeta = std::filesystem::temp_directory_path() /
+                   (prefijo + "-" + std::to_string(azar()) + "-" + std::to_string(azar()));
+    std::filesystem::create_directories(carpeta);
+    return carpeta;
+}
+
+// Documento con la raíz centro y las secciones dadas (texto UTF-8).
+inline std::string Centro(const std::string& secciones)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<centro codigo=\"46000001\">" + secciones + "</centro>\n";
+}
+
+class PruebaPaso : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        carpeta = CarpetaTemporal("molvaren-paso");
+        estado.CarpetaTablas = carpeta;
+        tablas = std::make_unique<BaseTablas>(carpeta);
+    }
+
+    void TearDown() override
+    {
+        tablas.reset();
+        std::error_code ec;
+        std::filesystem::remove_all(carpeta, ec);
+    }
+
+    void Documento(const std::string& xml)
+    {
+        const auto fichero = carpeta / "documento.xml";
+        std::ofstream(fichero, std::ios::binary) << xml;
+        estado.FicheroXML = fichero;
+        estado.DocXML = std::make_shared<const DocumentoItaca>(DocumentoItaca::Cargar(fichero));
+    }
+
+    template <class Paso>
+    void Ejecutar(Paso paso)
+    {
+        ContextoConversion ctx{estado, *tablas, ui};
+        paso(ctx);
+    }
+
+    std::vector<std::string> Columna(const std::string& tabla, const std::string& campo)
+    {
+        Tabla& t = tablas->Abrir(tabla);
+        std::vector<std::string> valores;
+        for (t.Primero(); !t.Fin(); t.Siguiente())
+            valores.push_back(t.LeerTexto(campo));
+        return valores;
+    }
+
+    std::filesystem::path carpeta;
+    EstadoPrograma estado;
+    InteraccionGuionada ui;
+    std::unique_ptr<BaseTablas> tablas;
+};
+
+using Textos = std::vector<std::string>;
+
+} // namespace molvaren::pruebas
