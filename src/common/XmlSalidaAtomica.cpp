@@ -3,7 +3,9 @@
 #include "common/ErrorMolvaren.h"
 
 #include <libxml/encoding.h>
+#include <libxml/globals.h>
 #include <libxml/xmlIO.h>
+#include <libxml/xmlerror.h>
 
 #include <climits>
 #include <random>
@@ -28,6 +30,24 @@ std::string SufijoAleatorio()
         s += kHex[azar() & 15u];
     return s;
 }
+
+void Callar(void*, xmlErrorPtr) {}
+
+// libxml2 escribe sus errores de E/S en stderr; aquí ya se avisa en español.
+class SilencioLibxml {
+public:
+    SilencioLibxml() : funcion_(xmlStructuredError), contexto_(xmlStructuredErrorContext)
+    {
+        xmlSetStructuredErrorFunc(nullptr, Callar);
+    }
+    ~SilencioLibxml() { xmlSetStructuredErrorFunc(contexto_, funcion_); }
+    SilencioLibxml(const SilencioLibxml&) = delete;
+    SilencioLibxml& operator=(const SilencioLibxml&) = delete;
+
+private:
+    xmlStructuredErrorFunc funcion_;
+    void* contexto_;
+};
 
 } // namespace
 
@@ -96,6 +116,7 @@ int XmlSalidaAtomica::CerrarBloque(void*)
 
 void XmlSalidaAtomica::Descartar()
 {
+    SilencioLibxml silencio;
     if (salida_ != nullptr) {
         xmlOutputBufferClose(salida_);
         salida_ = nullptr;
@@ -118,6 +139,7 @@ void XmlSalidaAtomica::FalloEscritura()
 
 void XmlSalidaAtomica::Escribir(std::string_view utf8)
 {
+    SilencioLibxml silencio;
     while (!utf8.empty()) {
         const size_t trozo = utf8.size() < size_t{INT_MAX / 2} ? utf8.size() : size_t{INT_MAX / 2};
         if (xmlOutputBufferWrite(salida_, static_cast<int>(trozo), utf8.data()) < 0)
@@ -128,6 +150,7 @@ void XmlSalidaAtomica::Escribir(std::string_view utf8)
 
 void XmlSalidaAtomica::Confirmar()
 {
+    SilencioLibxml silencio;
     const int cerrado = xmlOutputBufferClose(salida_);
     salida_ = nullptr;
     fichero_.flush();
