@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ const std::vector<CasoIni> Casos = {
     {"cabecera_con_blancos", "  [ Transformadores ]  \r\n\tTransformado=0\r\n",
      "  [ Transformadores ]  \r\nTransformado=1\r\n"},
 };
+
+// Nombre corto en los informes de gtest.
+void PrintTo(const CasoIni& c, std::ostream* os) { *os << c.nombre; }
 
 class ConClaveIni : public ::testing::TestWithParam<CasoIni> {};
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,9 @@ const std::vector<CasoModelo> Casos = {
      "Segunda", "Dos", {" 7 de 14:00 a 14:55", "123 de 07:00 a 07:55"}, "M"},
     {"sin_plantillas", DocumentoSinPlantillas, 2, TextoValenciano, nullptr, "", {}, "-", "-", {}, ""},
 };
+
+// Nombre corto en los informes de gtest.
+void PrintTo(const CasoModelo& c, std::ostream* os) { *os << c.nombre; }
 
 class ModeloPlantillasPrueba : public ::testing::TestWithParam<CasoModelo> {
 protected:
