@@ -57,8 +57,7 @@ int ComandoExportar::run(std::ostream& salida, std::ostream& errores)
     if (fin == FinEjecucion::Fallida) {
         for (const std::string& e : ui.Errores())
             errores << "molvaren-cli: " << e << "\n";
-        errores << "molvaren-cli: no se ha escrito ninguna tabla; las de " << RutaUtf8(carpeta_)
-                << " quedan como estaban.\n";
+        errores << "molvaren-cli: no se ha escrito ninguna tabla en " << RutaUtf8(carpeta_) << "\n";
         return SalidaFallo;
     }
 
