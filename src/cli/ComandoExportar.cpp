@@ -8,6 +8,7 @@
 #include "cli/LectorArgumentos.h"
 #include "cli/OpcionIdioma.h"
 #include "cli/RutaUtf8.h"
+#include "cli/TextoArgumento.h"
 #include "common/BaseTablas.h"
 #include "common/Codificacion.h"
 #include "common/EstadoPrograma.h"
@@ -34,7 +35,7 @@ void ComandoExportar::setup(const std::vector<std::string>& argumentos)
     }
     // Los códigos de plantilla del documento van en Windows-1252.
     if (auto plantilla = lector.Valor("--plantilla"))
-        plantilla_ = Utf8ACp1252(*plantilla);
+        plantilla_ = ArgumentoACp1252(*plantilla);
     textoIdioma_ = TextoIdiomaDeOpcion(lector.Valor("--idioma"));
     todasPlantillas_ = lector.Bandera("--todas-plantillas");
     quitarSinClases_ = !lector.Bandera("--dejar-sin-clases");
