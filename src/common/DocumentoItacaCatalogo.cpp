@@ -1,5 +1,7 @@
 #include "common/DocumentoItacaCatalogo.h"
 
+#include <cstring>
+
 namespace molvaren {
 
 namespace {
@@ -43,6 +45,15 @@ size_t RutaCatalogo::PosicionAtributo(std::string_view nombre) const
 {
     for (size_t i = 0; i < numAtributos; ++i)
         if (atributos[i] == nombre)
+            return i;
+    return numAtributos;
+}
+
+size_t RutaCatalogo::PosicionAtributo(const char* nombre) const
+{
+    // Los nombres del catálogo son literales, terminados en nulo.
+    for (size_t i = 0; i < numAtributos; ++i)
+        if (nombre[0] == atributos[i][0] && std::strcmp(nombre, atributos[i].data()) == 0)
             return i;
     return numAtributos;
 }

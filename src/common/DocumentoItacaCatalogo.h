@@ -16,6 +16,7 @@ struct RutaCatalogo {
 
     // Posición del atributo en `atributos`, o numAtributos si no se guarda.
     size_t PosicionAtributo(std::string_view nombre) const;
+    size_t PosicionAtributo(const char* nombre) const;   // la lectura, sin medir la cadena
 };
 
 constexpr size_t kNumRutasCatalogo = 13;

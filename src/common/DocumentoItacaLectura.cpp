@@ -7,7 +7,9 @@
 #include <libxml/xmlerror.h>
 #include <libxml/xmlreader.h>
 
+#include <array>
 #include <cstring>
+#include <tuple>
 #include <fstream>
 #include <string>
 #include <string_view>
@@ -150,6 +152,13 @@ private:
     bool raizVista_ = false;
     bool declaracionLeida_ = false;
     std::string auxiliar_;
+
+    struct Ultimo {
+        bool hay = false;
+        std::string utf8;
+        uint32_t id = 0;
+    };
+    std::array<std::array<Ultimo, std::tuple_size_v<decltype(RutaCatalogo::atributos)>>, kNumRutasCatalogo> ultimos_;
 };
 
 void Lectura::GuardarElemento(xmlTextReaderPtr lector, size_t ruta)
@@ -173,7 +182,15 @@ void Lectura::GuardarElemento(xmlTextReaderPtr lector, size_t ruta)
         } catch (const ErrorMolvaren& e) {
             NoEsXml(xmlTextReaderGetParserLineNumber(lector), e.what());
         }
-        destino.Casilla(primera + k) = datos_->valores.Guardar(valor) + 1;
+        // Filas seguidas suelen repetir valor (plantilla, curso, grupo): se
+        // ahorra buscarlo en el almacén.
+        Ultimo& ultimo = ultimos_[ruta][k];
+        if (!ultimo.hay || valor != ultimo.utf8) {
+            ultimo.utf8.assign(valor);
+            ultimo.id = datos_->valores.Guardar(valor);
+            ultimo.hay = true;
+        }
+        destino.Casilla(primera + k) = ultimo.id + 1;
     }
 }
 

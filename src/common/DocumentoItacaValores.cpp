@@ -26,7 +26,7 @@ bool EsAscii(std::string_view texto)
 
 } // namespace
 
-DocumentoItacaValores::DocumentoItacaValores() : huecos_(1024, 0) {}
+DocumentoItacaValores::DocumentoItacaValores() : huecos_(1024, Hueco{0, 0}) {}
 
 uint32_t DocumentoItacaValores::Anotar(std::string_view texto)
 {
@@ -43,15 +43,16 @@ uint32_t DocumentoItacaValores::Guardar(std::string_view utf8)
     const uint32_t resumen = Resumen(utf8);
     const size_t mascara = huecos_.size() - 1;
     size_t i = resumen & mascara;
-    while (huecos_[i] != 0) {
-        const Entrada& e = entradas_[huecos_[i] - 1];
-        if (e.resumen == resumen && std::string_view(arena_).substr(e.inicioUtf8, e.largoUtf8) == utf8)
-            return huecos_[i] - 1;
+    while (huecos_[i].id != 0) {
+        if (huecos_[i].resumen == resumen) {
+            const Entrada& e = entradas_[huecos_[i].id - 1];
+            if (std::string_view(arena_).substr(e.inicioUtf8, e.largoUtf8) == utf8)
+                return huecos_[i].id - 1;
+        }
         i = (i + 1) & mascara;
     }
 
     Entrada e{};
-    e.resumen = resumen;
     e.largoUtf8 = static_cast<uint32_t>(utf8.size());
     e.inicioUtf8 = Anotar(utf8);
     if (EsAscii(utf8)) {
@@ -64,7 +65,7 @@ uint32_t DocumentoItacaValores::Guardar(std::string_view utf8)
     }
     const auto id = static_cast<uint32_t>(entradas_.size());
     entradas_.push_back(e);
-    huecos_[i] = id + 1;
+    huecos_[i] = Hueco{resumen, id + 1};
     if (entradas_.size() * 2 > huecos_.size())
         Agrandar();
     return id;
@@ -72,13 +73,15 @@ uint32_t DocumentoItacaValores::Guardar(std::string_view utf8)
 
 void DocumentoItacaValores::Agrandar()
 {
-    std::vector<uint32_t> nuevos(huecos_.size() * 2, 0);
+    std::vector<Hueco> nuevos(huecos_.size() * 2, Hueco{0, 0});
     const size_t mascara = nuevos.size() - 1;
-    for (uint32_t id = 0; id < entradas_.size(); ++id) {
-        size_t i = entradas_[id].resumen & mascara;
-        while (nuevos[i] != 0)
+    for (const Hueco& h : huecos_) {
+        if (h.id == 0)
+            continue;
+        size_t i = h.resumen & mascara;
+        while (nuevos[i].id != 0)
             i = (i + 1) & mascara;
-        nuevos[i] = id + 1;
+        nuevos[i] = h;
     }
     huecos_.swap(nuevos);
 }
@@ -91,7 +94,7 @@ std::string_view DocumentoItacaValores::Valor(uint32_t id) const
 
 size_t DocumentoItacaValores::MemoriaAproximada() const
 {
-    return arena_.capacity() + entradas_.capacity() * sizeof(Entrada) + huecos_.capacity() * sizeof(uint32_t);
+    return arena_.capacity() + entradas_.capacity() * sizeof(Entrada) + huecos_.capacity() * sizeof(Hueco);
 }
 
 } // namespace molvaren

@@ -26,7 +26,12 @@ private:
     struct Entrada {
         uint32_t inicioUtf8, largoUtf8;
         uint32_t inicioCp, largoCp;
+    };
+    // El resumen va en el hueco: casi todas las comparaciones fallidas se
+    // deciden sin ir a buscar la entrada.
+    struct Hueco {
         uint32_t resumen;
+        uint32_t id;   // id + 1; 0 es hueco libre
     };
 
     uint32_t Anotar(std::string_view texto);
@@ -34,7 +39,7 @@ private:
 
     std::string arena_;
     std::vector<Entrada> entradas_;
-    std::vector<uint32_t> huecos_;   // id + 1; 0 es hueco libre
+    std::vector<Hueco> huecos_;
 };
 
 } // namespace molvaren
