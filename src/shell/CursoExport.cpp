@@ -56,6 +56,8 @@ TCurExp::TCurExp(QWidget* propietario, const QString& cursoDestino)
     BitBtnContinuar = CrearBoton(Draw3D4, "BitBtnContinuar", QStringLiteral("Continuar"), 153, 102, 89, 25,
                                  Glifo::Aceptar);
     BitBtnContinuar->setFont(FuenteSistema(11, true));
+    // Botón de tipo Aceptar: Intro lo pulsa.
+    BitBtnContinuar->setDefault(true);
     PonerContextoAyuda(BitBtnContinuar, 3);
     setTabOrder(ComboBoxCurso, BitBtnContinuar);
 

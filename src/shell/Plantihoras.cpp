@@ -92,6 +92,8 @@ TPlantillas::TPlantillas(QWidget* propietario, int tag, const EstadoPrograma& es
     BitBtnContinuar = CrearBoton(Draw3D4, "BitBtnContinuar", QStringLiteral("Continuar"), 255, 234, 89, 25,
                                  Glifo::Aceptar);
     BitBtnContinuar->setFont(FuenteSistema(11, true));
+    // Botón de tipo Aceptar: Intro lo pulsa.
+    BitBtnContinuar->setDefault(true);
     PonerContextoAyuda(BitBtnContinuar, 3);
 
     setTabOrder(ComboBoxValCast, ComboBoxPlantilla);
