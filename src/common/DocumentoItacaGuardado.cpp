@@ -88,7 +88,8 @@ std::string Declaracion(const DocumentoItaca::Datos& d)
 } // namespace
 
 // Fuera de la raíz se conservan la declaración y, en su orden, comentarios e
-// instrucciones de antes y de después de la raíz vieja. La declaración de
+// instrucciones de antes y de después de la raíz vieja; los de después
+// siguen detrás de la raíz nueva, donde estaban. La declaración de
 // tipo (DOCTYPE) no se copia: describía el contenido que se quita y podría
 // hacer que quien lea el fichero vaya a buscar una DTD externa. Sin
 // declaración en el original tampoco se escribe ninguna: UTF-8 es lo que

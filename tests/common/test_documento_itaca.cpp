@@ -1,3 +1,4 @@
+#include "common/Codificacion.h"
 #include "common/DocumentoItaca.h"
 #include "common/ErrorMolvaren.h"
 #include "test_documento_itaca_ayudas.h"
@@ -359,6 +360,33 @@ TEST(DocumentoItaca, UnFalloAlGuardarDejaIntactoElFicheroAnterior)
     // Y un guardado bueno lo sustituye.
     GuardarDocumentoItaca(doc, kRaizNueva, SeccionesDePrueba(), salida);
     EXPECT_NE(LeerBytes(salida).find("<horarios_grupo>"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+// UTF-16 declarado: lo que se guarda ha de poder leerse otra vez igual.
+TEST(DocumentoItaca, Utf16VaYVuelve)
+{
+    CarpetaTemporal carpeta;
+    const std::string utf8 = "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n<!-- \xC3\xA9 -->\n"
+                             "<centro codigo=\"\xC3\x80\" denominacion=\"x\" curso=\"1\" version=\"1.0\"/>\n";
+    std::string utf16 = "\xFF\xFE";   // marca de orden, little endian
+    for (unsigned char c : DeCp1252ACodificacion(Utf8ACp1252(utf8), "UTF-16LE"))
+        utf16 += static_cast<char>(c);
+    const fs::path xml = carpeta / "u16.xml";
+    EscribirBytes(xml, utf16);
+    const DocumentoItaca doc = DocumentoItaca::Cargar(xml);
+    EXPECT_EQ(doc.Seleccionar("/centro").at(0).Atributo("codigo"), "\xC0");
+
+    const fs::path salida = carpeta / "r.xml";
+    GuardarDocumentoItaca(doc, {{"codigo", "\xC0\x80"}}, {{"horarios_grupo", {}}, {"horarios_ocupaciones", {}}},
+                          salida);
+    const std::string bytes = LeerBytes(salida);
+    EXPECT_EQ(bytes.substr(0, 4), std::string("\xFF\xFE<\0", 4));
+    const DocumentoItaca otra = DocumentoItaca::Cargar(salida);
+    EXPECT_EQ(otra.Seleccionar("/centro").at(0).Atributo("codigo"), "\xC0\x80");
 }
 
 } // namespace
