@@ -39,7 +39,8 @@ public:
     // no es una tabla o la tiene otro programa.
     Tabla& Abrir(const std::string& nombre);
 
-    // ¿Existe el fichero de la tabla (sin distinguir mayúsculas)?
+    // ¿Existe el fichero de la tabla (sin distinguir mayúsculas), o la tiene ya
+    // esta ejecución abierta o recreada?
     bool Existe(const std::string& nombre) const;
 
     // Escribe todas las tablas recreadas o cambiadas. Lanza ErrorMolvaren si

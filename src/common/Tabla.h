@@ -60,6 +60,9 @@ public:
     bool Localizar(std::string_view campo, const std::string& valor) { return Localizar(campo, std::vector<std::string>{valor}); }
 
     // Lectura de la fila actual (o de la que está en edición).
+    // LeerTexto de un campo numérico o lógico da su forma de texto: entero en
+    // decimal, real con el decimal más corto sin exponente ("4" para 4.0),
+    // lógico "T" o "F"; sin valor, "". Sin fila actual, todo se lee vacío.
     std::string LeerTexto(std::string_view campo) const;
     std::optional<int64_t> LeerEntero(std::string_view campo) const;
     std::optional<double> LeerFlotante(std::string_view campo) const;
