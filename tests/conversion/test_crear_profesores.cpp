@@ -56,6 +56,11 @@ INSTANTIATE_TEST_SUITE_P(
         CasoProfesores{"AcentuadasSinMayusculas",
                        Docente("Úbeda", "Ávila", "Íñigo") + Docente("úrsula", "ádam", "ícaro"),
                        {"\xDA\xC1\xCD", "\xFA\xE1\xED" "1"}, {}, {}},
+        // Un número ya dado como iniciales de otro se salta.
+        CasoProfesores{"NumeroYaDadoComoIniciales",
+                       Docente("A", "", "B") + Docente("A", "B", "1x") + Docente("A", "", "B") +
+                           Docente("a", "", "b") + Docente("A", "B", "3y"),
+                       {"AB", "AB1", "AB2", "ab3", "AB31"}, {}, {}},
         CasoProfesores{"SegundoApellidoVacio",
                        Docente("Puig", "", "Neus") + Docente("Roig", " ", "Pere"),
                        {"PN", "RP"},
