@@ -171,6 +171,25 @@ TEST_F(MolvarenCli, CarpetaPorOmisionDeLaVariable)
     EXPECT_TRUE(std::filesystem::exists(tablas / "PROFT.DBF"));
 }
 
+// El generador de documentos: mismos argumentos, mismos bytes; por la salida
+// estándar igual que a fichero; y lo que genera se convierte entero.
+TEST_F(MolvarenCli, GeneradorDeterministaYConvertible)
+{
+    const std::string generador = Citar((std::filesystem::path(MOLVAREN_RAIZ) / "tools" / "generar_itaca.py").string());
+    const auto a = raiz / "a.xml", b = raiz / "b.xml";
+    ASSERT_EQ(EjecutarPrograma("python3 " + generador + " --megas 0.3 --semilla prueba --salida " + Citar(a.string())), 0);
+    ASSERT_EQ(EjecutarPrograma("python3 " + generador + " --megas 0.3 --semilla prueba > " + Citar(b.string())), 0);
+    const std::string texto = LeerFichero(a);
+    EXPECT_EQ(texto, LeerFichero(b));
+    EXPECT_GT(texto.size(), 200000u);
+    EXPECT_LT(texto.size(), 450000u);
+
+    ASSERT_EQ(Ejecutar({"exportar", a.string(), "--carpeta", "{tablas}"}), 0) << errores;
+    const DocumentoItaca doc = DocumentoItaca::Cargar(a);
+    EXPECT_EQ(Columna("GRUPOST", "ABREV").size(), doc.Seleccionar("/centro/grupos/grupo").size());
+    EXPECT_GT(Columna("GRUPOST", "ABREV").size(), 8u);
+}
+
 struct CasoRechazo {
     const char* nombre;
     std::string documento;   // vacío: la muestra
