@@ -51,6 +51,10 @@ void AnotarError(void* contexto, xmlErrorPtr error)
     primero->motivo = error->message != nullptr ? error->message : "error desconocido";
     while (!primero->motivo.empty() && (primero->motivo.back() == '\n' || primero->motivo.back() == ' '))
         primero->motivo.pop_back();
+    // Algunos motivos vienen en dos líneas; el mensaje va en una.
+    for (char& c : primero->motivo)
+        if (c == '\n' || c == '\r')
+            c = ' ';
 }
 
 int LeerBloque(void* contexto, char* destino, int largo)

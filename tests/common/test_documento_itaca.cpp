@@ -251,12 +251,15 @@ TEST_P(DocumentoRechazado, ConMensajeClaro)
     for (const std::string& t : GetParam().textos)
         EXPECT_NE(mensaje.find(t), std::string::npos) << mensaje;
     EXPECT_EQ(mensaje.find(kSecreto), std::string::npos) << mensaje;
+    EXPECT_EQ(mensaje.find('\n'), std::string::npos) << mensaje;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Ficheros, DocumentoRechazado,
     testing::Values(
         CasoRechazo{"roto_al_final.xml", {"no es un documento XML válido", "(línea 1005: "}},
+        // Bytes de Latin-1 en un fichero que se dice UTF-8.
+        CasoRechazo{"latin1_declarado_utf8.xml", {"no es un documento XML válido", "(línea 3: "}},
         CasoRechazo{"raiz_otra.xml", {"no es un documento de ITACA: su raíz es «escuela», no «centro»"}},
         CasoRechazo{"vacio.xml", {"no es un documento XML válido", "(línea "}},
         // Una entidad externa en un atributo ya es un error de formato.
