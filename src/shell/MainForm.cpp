@@ -172,7 +172,8 @@ void TMForm::VigilarAnfitrion()
     // sin más (las tablas sólo se escriben al final, enteras o nada).
     if (ejecutando_)
         std::_Exit(0);
-    QCoreApplication::quit();
+    // exit y no quit: quit intentaría antes cerrar las ventanas.
+    QCoreApplication::exit(0);
 }
 
 void TMForm::MostrarErrorArranque()
@@ -247,11 +248,10 @@ void TMForm::closeEvent(QCloseEvent* evento)
         return;
     }
     evento->accept();
-    // Incrustada, cerrar la ventana no basta para que termine el proceso.
     if (estado_.ModoIncrustado) {
         if (vigilancia_)
             vigilancia_->stop();
-        QCoreApplication::quit();
+        emit CerradaIncrustada();
     }
 }
 

@@ -40,6 +40,11 @@ public:
     void BImportarClick();
     void Button1Click();
 
+signals:
+    // Incrustada, cerrar la ventana no basta para que termine el proceso:
+    // quien arranca el programa lo termina al recibir esta señal.
+    void CerradaIncrustada();
+
 protected:
     void closeEvent(QCloseEvent* evento) override;
 

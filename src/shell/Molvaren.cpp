@@ -20,6 +20,8 @@ int main(int argc, char** argv)
     QStringList parametros = QApplication::arguments();
     parametros.removeFirst();
     molvaren::ventanas::TMForm ventana(parametros);
+    QObject::connect(&ventana, &molvaren::ventanas::TMForm::CerradaIncrustada, &app,
+                     [] { QCoreApplication::exit(0); });
     ventana.show();
     ventana.MostrarErrorArranque();
     return QApplication::exec();

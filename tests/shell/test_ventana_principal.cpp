@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -300,9 +301,12 @@ private slots:
             f.write(antes.toLatin1());
         }
         TMForm f(parametros);
+        QSignalSpy fin(&f, &TMForm::CerradaIncrustada);
         f.show();
         QVERIFY(f.close());
         QCOMPARE(Leer(ini), despues);
+        // Sólo incrustada pide terminar el proceso al cerrarse.
+        QCOMPARE(fin.count(), parametros.size() == 2 ? 1 : 0);
     }
 
     void banderaQueNoSePuedeEscribir()
