@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "cli/InteraccionConsola.h"
@@ -10,6 +11,14 @@
 
 namespace molvaren::pruebas {
 namespace {
+
+// Los casos se nombran por su nombre en los mensajes y en la lista de ctest.
+template <class Caso>
+    requires requires(const Caso& c) { c.nombre; }
+void PrintTo(const Caso& c, std::ostream* os)
+{
+    *os << c.nombre;
+}
 
 const std::string Importante = std::string(23, ' ') + "!!! I M P O R T A N T E !!!" + std::string(25, ' ');
 

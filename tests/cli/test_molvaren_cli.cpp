@@ -7,6 +7,7 @@
 #include <iterator>
 #include <map>
 #include <random>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,14 @@
 
 namespace molvaren::pruebas {
 namespace {
+
+// Los casos se nombran por su nombre en los mensajes y en la lista de ctest.
+template <class Caso>
+    requires requires(const Caso& c) { c.nombre; }
+void PrintTo(const Caso& c, std::ostream* os)
+{
+    *os << c.nombre;
+}
 
 const std::filesystem::path Muestra = std::filesystem::path(MOLVAREN_RAIZ) / "samples" / "instituto.xml";
 

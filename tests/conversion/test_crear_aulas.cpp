@@ -1,3 +1,4 @@
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -6,6 +7,14 @@
 
 namespace molvaren::pruebas {
 namespace {
+
+// Los casos se nombran por su nombre en los mensajes y en la lista de ctest.
+template <class Caso>
+    requires requires(const Caso& c) { c.nombre; }
+void PrintTo(const Caso& c, std::ostream* os)
+{
+    *os << c.nombre;
+}
 
 struct Aula {
     std::string codigo;

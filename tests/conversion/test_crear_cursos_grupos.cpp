@@ -1,3 +1,4 @@
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,14 @@
 
 namespace molvaren::pruebas {
 namespace {
+
+// Los casos se nombran por su nombre en los mensajes y en la lista de ctest.
+template <class Caso>
+    requires requires(const Caso& c) { c.nombre; }
+void PrintTo(const Caso& c, std::ostream* os)
+{
+    *os << c.nombre;
+}
 
 const std::string Ensenanzas =
     "<ensenanzas><ensenanza ensenanza=\"3\" abreviatura=\"ESO\"/>"

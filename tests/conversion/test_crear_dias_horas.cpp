@@ -1,4 +1,5 @@
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,14 @@
 
 namespace molvaren::pruebas {
 namespace {
+
+// Los casos se nombran por su nombre en los mensajes y en la lista de ctest.
+template <class Caso>
+    requires requires(const Caso& c) { c.nombre; }
+void PrintTo(const Caso& c, std::ostream* os)
+{
+    *os << c.nombre;
+}
 
 class CrearDiasHoras_ : public PruebaPaso {
 protected:
