@@ -40,6 +40,7 @@ void CrearAsignaturas(ContextoConversion& ctx)
         return;
 
     Tabla& cursost = ctx.tablas.Abrir("CURSOST");
+    MemoriaCodigos memoria;
     const char* atributoNombre = estado.TextoIdioma == TextoValenciano ? "nombre_val" : "nombre_cas";
 
     for (const ElementoItaca& contenido : contenidos) {
@@ -61,7 +62,7 @@ void CrearAsignaturas(ContextoConversion& ctx)
             // Dos claves largas pueden acortarse igual: la segunda recibe
             // otro código libre y no se pierde ninguna asignatura.
             if (estado.ListaCodigos.Contiene(codigo))
-                codigo = CodigoLibre(LeftPart(codigo, 8), estado.ListaCodigos, 10);
+                codigo = CodigoLibre(LeftPart(codigo, 8), estado.ListaCodigos, 10, &memoria);
             estado.ListaCodigos.Anadir(codigo);
             estado.ListaClavesITACA.Anadir(claveItaca);
 

@@ -14,6 +14,7 @@ void CrearAulas(ContextoConversion& ctx)
 {
     Tabla& aulat = ctx.tablas.Recrear("AULAT");
     ListaSinMayusculas dados;
+    MemoriaCodigos memoria;
 
     const auto aulas = ElementosSeccion(ctx.estado, "/centro/aulas/aula");
     if (aulas.size() <= 1)
@@ -28,10 +29,10 @@ void CrearAulas(ContextoConversion& ctx)
         if (dados.Contiene(codigo)) {
             if (codigo.size() > 10)
                 codigo = LeftPart(codigo, 9);
-            codigo = CodigoLibre(codigo, dados);
+            codigo = CodigoLibre(codigo, dados, std::string::npos, &memoria);
         }
         if (codigo.size() > 10)
-            codigo = CodigoLibre(LeftPart(codigo, 8), dados, 10);
+            codigo = CodigoLibre(LeftPart(codigo, 8), dados, 10, &memoria);
         dados.Anadir(codigo);
 
         aulat.Anadir();

@@ -65,20 +65,20 @@ void EscribirCursos(ContextoConversion& ctx, Tabla& cursost, const Indice& nivel
 
 // Abreviatura única del grupo, sin distinguir mayúsculas: el anfitrión
 // nombra los grupos por ella.
-std::string AbreviaturaUnica(const std::string& clave, const ListaSinMayusculas& dados)
+std::string AbreviaturaUnica(const std::string& clave, const ListaSinMayusculas& dados, MemoriaCodigos& memoria)
 {
     std::string abrev = clave;
     if (dados.Contiene(abrev)) {
         if (abrev.size() >= 10)
             abrev = LeftPart(abrev, 9);
-        abrev = CodigoLibre(abrev, dados);
+        abrev = CodigoLibre(abrev, dados, std::string::npos, &memoria);
     }
     if (abrev.size() > 10) {
         abrev = LeftPart(abrev, 8) + RightPart(abrev, 2);
         // La forma acortada puede coincidir con otra ya dada: se busca otra
         // libre con las ocho primeras y un número.
         if (dados.Contiene(abrev))
-            abrev = CodigoLibre(LeftPart(abrev, 8), dados, 10);
+            abrev = CodigoLibre(LeftPart(abrev, 8), dados, 10, &memoria);
     }
     return abrev;
 }
@@ -92,6 +92,7 @@ void EscribirGrupos(ContextoConversion& ctx, Tabla& grupost, const Indice& nivel
         return;
 
     ListaSinMayusculas dados;
+    MemoriaCodigos memoria;
     for (const ElementoItaca& grupo : grupos) {
         const std::string clave = LeerAtributo(grupo, "codigo");
 
@@ -106,7 +107,7 @@ void EscribirGrupos(ContextoConversion& ctx, Tabla& grupost, const Indice& nivel
                 tutor = proft.LeerTexto("ABREV");
         }
 
-        const std::string abrev = AbreviaturaUnica(clave, dados);
+        const std::string abrev = AbreviaturaUnica(clave, dados, memoria);
         dados.Anadir(abrev);
 
         grupost.Anadir();

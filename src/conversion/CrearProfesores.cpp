@@ -1,12 +1,10 @@
 #include "conversion/CrearProfesores.h"
 
-#include <algorithm>
 #include <string>
-#include <unordered_map>
 
 #include "common/DocumentoItaca.h"
 #include "common/ListaTextos.h"
-#include "common/TextHelpers.h"
+#include "conversion/CodigoLibre.h"
 #include "conversion/SeccionDocumento.h"
 
 namespace molvaren {
@@ -25,10 +23,7 @@ void CrearProfesores(ContextoConversion& ctx)
 {
     Tabla& proft = ctx.tablas.Recrear("PROFT");
     ListaSinMayusculas dados;
-    // Por iniciales (sin mayúsculas), el primer número aún no visto ocupado.
-    // La lista sólo crece, así que lo ya ocupado no hace falta volver a
-    // probarlo: con miles de docentes de iniciales comunes se nota.
-    std::unordered_map<std::string, long long> siguiente;
+    MemoriaCodigos memoria;
 
     const auto docentes = ElementosSeccion(ctx.estado, "/centro/docentes/docente");
     // Una sección con un solo elemento cuenta como vacía.
@@ -48,12 +43,8 @@ void CrearProfesores(ContextoConversion& ctx)
         const std::string ensenanza = LeerAtributo(docente, "ensenanza");
 
         std::string codigo = iniciales;
-        if (dados.Contiene(codigo)) {
-            long long& n = siguiente[MayusculasAnsi(iniciales)];
-            for (n = std::max(n, 1LL); dados.Contiene(iniciales + std::to_string(n)); ++n) {
-            }
-            codigo = iniciales + std::to_string(n);
-        }
+        if (dados.Contiene(codigo))
+            codigo = CodigoLibre(iniciales, dados, std::string::npos, &memoria);
         dados.Anadir(codigo);
 
         proft.Anadir();
