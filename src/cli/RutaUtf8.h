@@ -13,7 +13,8 @@ inline std::string RutaUtf8(const std::filesystem::path& ruta)
 
 inline std::filesystem::path RutaDesdeArgumento(const std::string& argumento)
 {
-    // En estos sistemas el argumento ya llega en la codificación de las rutas.
+    // El argumento llega en la codificación de rutas del sistema (UTF-8, o
+    // la página ANSI en Windows), la misma con que path lo interpreta.
     return std::filesystem::path(argumento);
 }
 
