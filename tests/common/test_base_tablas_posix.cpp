@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoCarpeta{"prefijo_de_wine", nullptr, "/opt/vino", "/home/ana", "/opt/vino/drive_c/KTEMP"},
                       CasoCarpeta{"ktemp_vacia_no_cuenta", "", "/opt/vino", "/home/ana", "/opt/vino/drive_c/KTEMP"},
                       CasoCarpeta{"wine_por_omision", nullptr, nullptr, "/home/ana", "/home/ana/.wine/drive_c/KTEMP"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& caso) { return std::string(caso.param.nombre); });
 
 } // namespace
 } // namespace molvaren

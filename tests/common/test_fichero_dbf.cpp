@@ -104,7 +104,7 @@ struct CasoLectura {
     std::vector<CampoHecho> campos;
     std::vector<std::string> filas;
     std::vector<std::vector<std::string>> esperado;   // LeerTexto de cada fila viva
-    std::vector<int> registros;                        // NumRegistro de cada fila viva
+    std::vector<int> registros = {};                       // NumRegistro de cada fila viva
 };
 
 class LecturaTolerante : public ::testing::TestWithParam<CasoLectura> {};
@@ -119,10 +119,12 @@ TEST_P(LecturaTolerante, LeeLosValoresDeCadaFilaViva)
     ASSERT_EQ(t.NumFilas(), c.esperado.size());
     size_t i = 0;
     for (t.Primero(); !t.Fin(); t.Siguiente(), ++i) {
-        for (size_t k = 0; k < c.esperado[i].size(); ++k)
+        for (size_t k = 0; k < c.esperado[i].size(); ++k) {
             EXPECT_EQ(t.LeerTexto(t.Campos()[k].nombre), c.esperado[i][k]) << "fila " << i << " campo " << k;
-        if (!c.registros.empty())
+        }
+        if (!c.registros.empty()) {
             EXPECT_EQ(t.NumRegistro(), c.registros[i]);
+        }
     }
     EXPECT_FALSE(t.Modificada());
 }
@@ -178,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {" " + Le(4, 4) + std::string("MAT\0\x03", 5) + std::string(1, '\x02'), " " + Le(0, 4) + "LENGU" + std::string(1, '\x01'),
                      " " + Le(9, 4) + "     " + std::string(1, '\x04')},
                     {{"4", "MAT"}, {"", "LENGU"}, {"9", ""}}}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST(LeerDbf, NumerosEnTextoSeLeenComoNumeros)
 {
@@ -264,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(
                      return b;
                  }(),
                  "no es"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& caso) { return std::string(caso.param.nombre); });
 
 // Cualquier trozo inicial de una tabla buena: o se lee (si sólo falta el 0x1A)
 // o da ErrorMolvaren; nunca se lee fuera del fichero (lo vigilan los
@@ -375,24 +377,24 @@ TEST_P(Codificacion7, BytesDelCampoYVuelta)
 INSTANTIATE_TEST_SUITE_P(
     Casos, Codificacion7,
     ::testing::Values(
-        CasoCodificacion{"entero_uno", [](Tabla& t) { t.PonerEntero("N", 1); }, 1, Be(0x80000001, 4)},
-        CasoCodificacion{"entero_cero", [](Tabla& t) { t.PonerEntero("N", 0); }, 1, Be(0x80000000, 4)},
-        CasoCodificacion{"entero_menos_uno", [](Tabla& t) { t.PonerEntero("N", -1); }, 1, Be(0x7FFFFFFF, 4)},
-        CasoCodificacion{"entero_maximo", [](Tabla& t) { t.PonerEntero("N", 2147483647); }, 1, Be(0xFFFFFFFF, 4)},
-        CasoCodificacion{"entero_minimo_admitido", [](Tabla& t) { t.PonerEntero("N", -2147483647); }, 1,
+        CasoCodificacion{"entero_uno", [](Tabla& tb) { tb.PonerEntero("N", 1); }, 1, Be(0x80000001, 4)},
+        CasoCodificacion{"entero_cero", [](Tabla& tb) { tb.PonerEntero("N", 0); }, 1, Be(0x80000000, 4)},
+        CasoCodificacion{"entero_menos_uno", [](Tabla& tb) { tb.PonerEntero("N", -1); }, 1, Be(0x7FFFFFFF, 4)},
+        CasoCodificacion{"entero_maximo", [](Tabla& tb) { tb.PonerEntero("N", 2147483647); }, 1, Be(0xFFFFFFFF, 4)},
+        CasoCodificacion{"entero_minimo_admitido", [](Tabla& tb) { tb.PonerEntero("N", -2147483647); }, 1,
                          Be(0x00000001, 4)},
         CasoCodificacion{"entero_sin_valor", [](Tabla&) {}, 1, std::string(4, '\0')},
-        CasoCodificacion{"real_uno", [](Tabla& t) { t.PonerFlotante("R", 1.0); }, 5, Be(0xBFF0000000000000ull, 8)},
-        CasoCodificacion{"real_cero", [](Tabla& t) { t.PonerFlotante("R", 0.0); }, 5, Be(0x8000000000000000ull, 8)},
-        CasoCodificacion{"real_menos_uno", [](Tabla& t) { t.PonerFlotante("R", -1.0); }, 5,
+        CasoCodificacion{"real_uno", [](Tabla& tb) { tb.PonerFlotante("R", 1.0); }, 5, Be(0xBFF0000000000000ull, 8)},
+        CasoCodificacion{"real_cero", [](Tabla& tb) { tb.PonerFlotante("R", 0.0); }, 5, Be(0x8000000000000000ull, 8)},
+        CasoCodificacion{"real_menos_uno", [](Tabla& tb) { tb.PonerFlotante("R", -1.0); }, 5,
                          Be(0x400FFFFFFFFFFFFFull, 8)},
         CasoCodificacion{"real_sin_valor", [](Tabla&) {}, 5, std::string(8, '\0')},
-        CasoCodificacion{"logico_verdadero", [](Tabla& t) { t.PonerLogico("L", true); }, 13, "T"},
-        CasoCodificacion{"logico_falso", [](Tabla& t) { t.PonerLogico("L", false); }, 13, "F"},
+        CasoCodificacion{"logico_verdadero", [](Tabla& tb) { tb.PonerLogico("L", true); }, 13, "T"},
+        CasoCodificacion{"logico_falso", [](Tabla& tb) { tb.PonerLogico("L", false); }, 13, "F"},
         CasoCodificacion{"logico_sin_valor", [](Tabla&) {}, 13, " "},
-        CasoCodificacion{"texto_relleno_de_blancos", [](Tabla& t) { t.PonerTexto("C", "\xC1"); }, 14, "\xC1   "},
-        CasoCodificacion{"texto_cortado", [](Tabla& t) { t.PonerTexto("C", "ABCDEFG"); }, 14, "ABCD"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+        CasoCodificacion{"texto_relleno_de_blancos", [](Tabla& tb) { tb.PonerTexto("C", "\xC1"); }, 14, "\xC1   "},
+        CasoCodificacion{"texto_cortado", [](Tabla& tb) { tb.PonerTexto("C", "ABCDEFG"); }, 14, "ABCD"}),
+    [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST(EscribirDbf, IdaYVueltaConservaFilasBorradasYSusNumeros)
 {

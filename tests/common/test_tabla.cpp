@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoTexto{"blancos_iniciales_se_quedan", "  X  ", "  X"},
                       CasoTexto{"corte_que_deja_blancos_al_final", std::string(79, 'A') + "  Z", std::string(79, 'A')},
                       CasoTexto{"acentos_windows_1252", "VALENCI\xC1 \xD1", "VALENCI\xC1 \xD1"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST(Tabla, CamposNuncaPuestosSeLeenVaciosOSinValor)
 {
@@ -93,26 +93,26 @@ TEST_P(FormaDeTexto, LeerTextoDeCamposNoDeCaracter)
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, FormaDeTexto,
-    ::testing::Values(CasoForma{"entero", [](Tabla& t) { t.PonerEntero("ORDEN", 42); }, "ORDEN", "42"},
-                      CasoForma{"entero_negativo", [](Tabla& t) { t.PonerEntero("ORDEN", -7); }, "ORDEN", "-7"},
-                      CasoForma{"entero_cero", [](Tabla& t) { t.PonerEntero("ORDEN", 0); }, "ORDEN", "0"},
-                      CasoForma{"real_sin_decimales", [](Tabla& t) { t.PonerFlotante("HORAS", 4.0); }, "HORAS", "4"},
-                      CasoForma{"real_corto", [](Tabla& t) { t.PonerFlotante("HORAS", 0.1); }, "HORAS", "0.1"},
-                      CasoForma{"real_negativo", [](Tabla& t) { t.PonerFlotante("HORAS", -2.5); }, "HORAS", "-2.5"},
-                      CasoForma{"real_grande_sin_exponente", [](Tabla& t) { t.PonerFlotante("HORAS", 1e21); },
+    ::testing::Values(CasoForma{"entero", [](Tabla& tb) { tb.PonerEntero("ORDEN", 42); }, "ORDEN", "42"},
+                      CasoForma{"entero_negativo", [](Tabla& tb) { tb.PonerEntero("ORDEN", -7); }, "ORDEN", "-7"},
+                      CasoForma{"entero_cero", [](Tabla& tb) { tb.PonerEntero("ORDEN", 0); }, "ORDEN", "0"},
+                      CasoForma{"real_sin_decimales", [](Tabla& tb) { tb.PonerFlotante("HORAS", 4.0); }, "HORAS", "4"},
+                      CasoForma{"real_corto", [](Tabla& tb) { tb.PonerFlotante("HORAS", 0.1); }, "HORAS", "0.1"},
+                      CasoForma{"real_negativo", [](Tabla& tb) { tb.PonerFlotante("HORAS", -2.5); }, "HORAS", "-2.5"},
+                      CasoForma{"real_grande_sin_exponente", [](Tabla& tb) { tb.PonerFlotante("HORAS", 1e21); },
                                 "HORAS", "1000000000000000000000"},
-                      CasoForma{"logico_verdadero", [](Tabla& t) { t.PonerLogico("ESTAREA", true); }, "ESTAREA", "T"},
-                      CasoForma{"logico_falso", [](Tabla& t) { t.PonerLogico("ESTAREA", false); }, "ESTAREA", "F"},
-                      CasoForma{"entero_desde_texto", [](Tabla& t) { t.PonerTexto("ORDEN", " 12 "); }, "ORDEN", "12"},
+                      CasoForma{"logico_verdadero", [](Tabla& tb) { tb.PonerLogico("ESTAREA", true); }, "ESTAREA", "T"},
+                      CasoForma{"logico_falso", [](Tabla& tb) { tb.PonerLogico("ESTAREA", false); }, "ESTAREA", "F"},
+                      CasoForma{"entero_desde_texto", [](Tabla& tb) { tb.PonerTexto("ORDEN", " 12 "); }, "ORDEN", "12"},
                       CasoForma{"texto_vacio_deja_entero_sin_valor",
-                                [](Tabla& t) {
-                                    t.PonerEntero("ORDEN", 3);
-                                    t.PonerTexto("ORDEN", "");
+                                [](Tabla& tb) {
+                                    tb.PonerEntero("ORDEN", 3);
+                                    tb.PonerTexto("ORDEN", "");
                                 },
                                 "ORDEN", ""},
-                      CasoForma{"entero_en_campo_de_texto", [](Tabla& t) { t.PonerEntero("CLAVE", 123); }, "CLAVE",
+                      CasoForma{"entero_en_campo_de_texto", [](Tabla& tb) { tb.PonerEntero("CLAVE", 123); }, "CLAVE",
                                 "123"}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST(Tabla, LecturaNumericaDeValoresPuestos)
 {
@@ -147,33 +147,33 @@ TEST_P(ErroresDeUso, LanzanErrorMolvaren)
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, ErroresDeUso,
-    ::testing::Values(CasoError{"campo_que_no_existe", [](Tabla& t) { (void)t.LeerTexto("NOEXISTE"); }},
-                      CasoError{"poner_sin_editar", [](Tabla& t) { t.PonerTexto("CLAVE", "X"); }},
+    ::testing::Values(CasoError{"campo_que_no_existe", [](Tabla& tb) { (void)tb.LeerTexto("NOEXISTE"); }},
+                      CasoError{"poner_sin_editar", [](Tabla& tb) { tb.PonerTexto("CLAVE", "X"); }},
                       CasoError{"localizar_con_menos_valores",
-                                [](Tabla& t) { (void)t.Localizar("CLAVE;CPROF", std::vector<std::string>{"A"}); }},
-                      CasoError{"localizar_campo_que_no_existe", [](Tabla& t) { (void)t.Localizar("NADA", "A"); }},
+                                [](Tabla& tb) { (void)tb.Localizar("CLAVE;CPROF", std::vector<std::string>{"A"}); }},
+                      CasoError{"localizar_campo_que_no_existe", [](Tabla& tb) { (void)tb.Localizar("NADA", "A"); }},
                       CasoError{"entero_fuera_de_32_bits",
-                                [](Tabla& t) {
-                                    t.Editar();
-                                    t.PonerEntero("ORDEN", 2147483648LL);
+                                [](Tabla& tb) {
+                                    tb.Editar();
+                                    tb.PonerEntero("ORDEN", 2147483648LL);
                                 }},
                       CasoError{"entero_minimo_es_la_marca_de_vacio",
-                                [](Tabla& t) {
-                                    t.Editar();
-                                    t.PonerEntero("ORDEN", -2147483648LL);
+                                [](Tabla& tb) {
+                                    tb.Editar();
+                                    tb.PonerEntero("ORDEN", -2147483648LL);
                                 }},
                       CasoError{"texto_no_numerico_en_entero",
-                                [](Tabla& t) {
-                                    t.Editar();
-                                    t.PonerTexto("ORDEN", "doce");
+                                [](Tabla& tb) {
+                                    tb.Editar();
+                                    tb.PonerTexto("ORDEN", "doce");
                                 }},
-                      CasoError{"texto_no_numerico_leido_como_entero", [](Tabla& t) { (void)t.LeerEntero("CLAVE"); }},
+                      CasoError{"texto_no_numerico_leido_como_entero", [](Tabla& tb) { (void)tb.LeerEntero("CLAVE"); }},
                       CasoError{"borrar_sin_fila_actual",
-                                [](Tabla& t) {
-                                    t.Borrar();
-                                    t.Borrar();
+                                [](Tabla& tb) {
+                                    tb.Borrar();
+                                    tb.Borrar();
                                 }}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& caso) { return std::string(caso.param.nombre); });
 
 // --- Localizar -------------------------------------------------------------
 
@@ -193,8 +193,9 @@ TEST_P(Busqueda, PrimeraFilaQueCoincideExactamente)
     Tabla t = TablaCon(c.filas);
     const bool hallada = t.Localizar(c.campos, c.valores);
     EXPECT_EQ(hallada, c.registro != 0);
-    if (hallada)
+    if (hallada) {
         EXPECT_EQ(t.NumRegistro(), c.registro);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -213,7 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoBusqueda{"blancos_finales_en_la_clave_no_coinciden", {{"AB", "P"}}, "CLAVE", {"AB "}, 0},
         CasoBusqueda{"blancos_iniciales_cuentan", {{" AB", "P"}, {"AB", "P"}}, "CLAVE", {"AB"}, 2},
         CasoBusqueda{"tabla_vacia", {}, "CLAVE", {"A"}, 0}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+    [](const auto& caso) { return std::string(caso.param.nombre); });
 
 TEST(Tabla, BusquedaFallidaNoMueveLaFilaActual)
 {
@@ -348,7 +349,7 @@ TEST(Tabla, IndicesCoincidenConBusquedaLinealTrasCambiosAlAzar)
     std::vector<Modelo> modelo;
 
     for (int paso = 0; paso < 3000; ++paso) {
-        const unsigned op = azar() % 10;
+        const auto op = static_cast<unsigned>(azar() % 10);
         if (op < 4) {
             t.Anadir();
             Modelo m{clave(), prof()};

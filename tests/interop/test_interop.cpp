@@ -275,7 +275,7 @@ TEST(PythonDbf, ElMotorLeeTablasDbase3)
     if (!fs::exists(python))
         GTEST_SKIP() << "Sin python-dbf: no existe " << python;
     if (Ejecutar(Comillas(python) + " -c 'import dbf' 2>&1", salida) != 0)
-        GTEST_SKIP() << "Sin python-dbf: " << python << " no tiene el m\xC3\xB3dulo dbf (paquete python3-dbf)";
+        GTEST_SKIP() << "Sin python-dbf: " << python << " no tiene el módulo dbf (paquete python3-dbf)";
 
     CarpetaTemporal dir;
     const fs::path f = dir / "DB3.DBF";
