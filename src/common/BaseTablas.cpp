@@ -146,12 +146,14 @@ Tabla& BaseTablas::Abrir(const std::string& nombre)
     return *e.tabla;
 }
 
+bool ExisteTabla(const fs::path& carpeta, const std::string& nombre)
+{
+    return BuscarFichero(carpeta, NombreNormal(nombre) + ".DBF").has_value();
+}
+
 bool BaseTablas::Existe(const std::string& nombre) const
 {
-    const std::string clave = NombreNormal(nombre);
-    if (d_->tablas.count(clave))
-        return true;
-    return BuscarFichero(d_->carpeta, clave + ".DBF").has_value();
+    return d_->tablas.count(NombreNormal(nombre)) != 0 || ExisteTabla(d_->carpeta, nombre);
 }
 
 void BaseTablas::Confirmar()

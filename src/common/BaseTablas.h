@@ -19,6 +19,10 @@ namespace molvaren {
 // Windows y $WINEPREFIX/drive_c/KTEMP (por omisión ~/.wine) en los demás.
 std::filesystem::path CarpetaTablasPorOmision();
 
+// ¿Hay en la carpeta un fichero NOMBRE.DBF, en cualquier combinación de
+// mayúsculas? No abre ni bloquea nada; una carpeta que falta da falso.
+bool ExisteTabla(const std::filesystem::path& carpeta, const std::string& nombre);
+
 class BaseTablas {
 public:
     // Lanza ErrorMolvaren si la carpeta no existe.

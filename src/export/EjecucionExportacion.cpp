@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "common/TextHelpers.h"
+#include "common/BaseTablas.h"
 
 namespace molvaren {
 
@@ -15,18 +15,6 @@ bool ExisteFichero(const std::filesystem::path& ruta)
     return !ruta.empty() && std::filesystem::is_regular_file(ruta, ec);
 }
 
-// Horavex puede escribir SOLUC.DBF con cualquier combinación de mayúsculas.
-bool ExisteSolucion(const std::filesystem::path& carpeta)
-{
-    std::error_code ec;
-    std::filesystem::directory_iterator it(carpeta, ec), fin;
-    for (; !ec && it != fin; it.increment(ec)) {
-        if (IgualesSinMayusculas(it->path().filename().string(), "SOLUC.DBF") && ExisteFichero(it->path()))
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 FinEjecucion EjecutarExportacion(EstadoPrograma& estado, Interaccion& ui)
@@ -35,7 +23,7 @@ FinEjecucion EjecutarExportacion(EstadoPrograma& estado, Interaccion& ui)
     if (auto elegido = ui.ElegirFichero())
         estado.FicheroXML = *elegido;
 
-    if (!ExisteFichero(estado.FicheroXML) || !ExisteSolucion(estado.CarpetaTablas)) {
+    if (!ExisteFichero(estado.FicheroXML) || !ExisteTabla(estado.CarpetaTablas, "SOLUC")) {
         ui.Mensaje(FaltaXmlOSolucion);
         if (estado.ModoIncrustado) {
             estado.ResultadoProceso = -1;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "EjecutarPrograma.h"
+#include "apoyo/Ficheros.h"
 #include "common/DocumentoItaca.h"
 #include "common/FicheroDbf.h"
 
@@ -28,27 +29,9 @@ void PrintTo(const Caso& c, std::ostream* os)
 
 const std::filesystem::path Muestra = std::filesystem::path(MOLVAREN_RAIZ) / "samples" / "instituto.xml";
 
-std::string LeerFichero(const std::filesystem::path& f)
-{
-    std::ifstream in(f, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 class MolvarenCli : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::random_device azar;
-        raiz = std::filesystem::temp_directory_path() / ("molvaren-cli-" + std::to_string(azar()));
-        tablas = raiz / "ktemp";
-        std::filesystem::create_directories(tablas);
-    }
-
-    void TearDown() override
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(raiz, ec);
-    }
+    void SetUp() override { std::filesystem::create_directories(tablas); }
 
     // Sustituye {tablas} y {muestra} en los argumentos.
     int Ejecutar(const std::vector<std::string>& argumentos)
@@ -69,13 +52,7 @@ protected:
         return codigo;
     }
 
-    std::map<std::string, std::string> Instantanea()
-    {
-        std::map<std::string, std::string> r;
-        for (const auto& e : std::filesystem::directory_iterator(tablas))
-            r[e.path().filename().string()] = LeerFichero(e.path());
-        return r;
-    }
+    std::map<std::string, std::string> Instantanea() { return pruebas::Instantanea(tablas); }
 
     std::filesystem::path Escribir(const std::string& nombre, const std::string& contenido)
     {
@@ -92,7 +69,9 @@ protected:
         return v;
     }
 
-    std::filesystem::path raiz, tablas;
+    CarpetaTemporal carpeta;
+    std::filesystem::path raiz = carpeta.Ruta();
+    std::filesystem::path tablas = raiz / "ktemp";
     std::string salida, errores;
 };
 

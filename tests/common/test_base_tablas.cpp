@@ -14,7 +14,7 @@ namespace {
 
 using prueba::CarpetaTemporal;
 using prueba::Ficheros;
-using prueba::LeerTodo;
+using prueba::LeerFichero;
 
 void EsperarError(const std::function<void()>& accion, const std::vector<std::string>& trozos)
 {
@@ -47,7 +47,7 @@ std::map<std::string, std::string> Foto(const std::filesystem::path& carpeta)
 {
     std::map<std::string, std::string> r;
     for (const auto& n : Ficheros(carpeta))
-        r[n] = LeerTodo(carpeta / n);
+        r[n] = LeerFichero(carpeta / n);
     return r;
 }
 
@@ -83,8 +83,8 @@ TEST(BaseTablas, RecrearBorraElMdxViejoSoloAlConfirmar)
 {
     CarpetaTemporal dir;
     PrepararTablas(dir.Ruta());
-    prueba::EscribirTodo(dir / "PROFT.MDX", "indice viejo");
-    prueba::EscribirTodo(dir / "aulat.mdx", "otro indice");
+    prueba::EscribirFichero(dir / "PROFT.MDX", "indice viejo");
+    prueba::EscribirFichero(dir / "aulat.mdx", "otro indice");
     const auto antes = Foto(dir.Ruta());
     {
         BaseTablas base(dir.Ruta());
@@ -136,7 +136,7 @@ TEST(BaseTablas, FalloAlEscribirUnaTablaNoTocaNinguna)
         b += d + "\x0D";
         b[8] = static_cast<char>(b.size());
         b[10] = 3;
-        prueba::EscribirTodo(dir / "SOLUC.DBF", b);
+        prueba::EscribirFichero(dir / "SOLUC.DBF", b);
     }
     const auto antes = Foto(dir.Ruta());
     BaseTablas base(dir.Ruta());
@@ -156,14 +156,14 @@ TEST(BaseTablas, ConfirmarEscribeSoloLoTocadoYSePuedeRepetir)
 {
     CarpetaTemporal dir;
     PrepararTablas(dir.Ruta());
-    const std::string aulaAntes = LeerTodo(dir / "AULAT.DBF");
+    const std::string aulaAntes = LeerFichero(dir / "AULAT.DBF");
     BaseTablas base(dir.Ruta());
     (void)base.Abrir("AULAT").NumFilas();
     Tabla& p = base.Abrir("PROFT");
     p.Anadir();
     p.PonerTexto("ABREV", "SEGUNDO");   // sin Grabar: Confirmar lo graba
     base.Confirmar();
-    EXPECT_EQ(LeerTodo(dir / "AULAT.DBF"), aulaAntes);
+    EXPECT_EQ(LeerFichero(dir / "AULAT.DBF"), aulaAntes);
     EXPECT_EQ(LeerDbf(dir / "PROFT.DBF", "PROFT").NumFilas(), 2u);
 
     p.Primero();

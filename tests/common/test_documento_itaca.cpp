@@ -85,7 +85,7 @@ TEST_P(DocumentoPorCodificacion, CargaGuardaYRecargaElTextoAcentuado)
     const fs::path salida = carpeta / "ResultadoHoravex.xml";
     GuardarDocumentoItaca(doc, kRaizNueva, SeccionesDePrueba(), salida);
 
-    const std::string bytes = LeerBytes(salida);
+    const std::string bytes = LeerFichero(salida);
     EXPECT_EQ(bytes.rfind(caso.declaracion, 0), 0u) << bytes;
     EXPECT_NE(bytes.find(caso.alcudiaEnBytes), std::string::npos) << bytes;
     EXPECT_NE(bytes.find(caso.euroEnBytes), std::string::npos) << bytes;
@@ -140,7 +140,7 @@ TEST(DocumentoItaca, GuardaLoDeFueraDeLaRaizEnSuOrdenYLosAtributosEnOrden)
         "<horarios_grupo/><horarios_ocupaciones/></centro>\n"
         "<!-- despu\xC3\xA9s de la ra\xC3\xADz -->\n"
         "<?fin datos?>\n";
-    EXPECT_EQ(LeerBytes(salida), esperado);
+    EXPECT_EQ(LeerFichero(salida), esperado);
 }
 
 TEST(DocumentoItaca, ElementosSinEspaciosYAtributosEnElOrdenDado)
@@ -151,7 +151,7 @@ TEST(DocumentoItaca, ElementosSinEspaciosYAtributosEnElOrdenDado)
     ElementoNuevo e{"horario_ocupacion", {{"z", "1"}, {"a", "2"}, {"m", "\t\n"}}};
     GuardarDocumentoItaca(doc, {{"version", "1.0"}, {"codigo", "x"}},
                           {{"horarios_grupo", {}}, {"horarios_ocupaciones", {e, e}}}, salida);
-    const std::string bytes = LeerBytes(salida);
+    const std::string bytes = LeerFichero(salida);
     EXPECT_NE(bytes.find("<centro version=\"1.0\" codigo=\"x\"><horarios_grupo/><horarios_ocupaciones>"
                          "<horario_ocupacion z=\"1\" a=\"2\" m=\"&#9;&#10;\"/>"
                          "<horario_ocupacion z=\"1\" a=\"2\" m=\"&#9;&#10;\"/>"
@@ -274,10 +274,10 @@ TEST(DocumentoItaca, UnaEntidadExternaEnElTextoNoLeeElFicheroLocal)
     // Si se llegara a leer, su contenido roto haría fallar la carga entera:
     // así se nota la lectura aunque el texto de los elementos no se guarde.
     CarpetaTemporal carpeta;
-    EscribirBytes(carpeta / "secreto.txt", std::string(kSecreto) + " <roto & mal>");
+    EscribirFichero(carpeta / "secreto.txt", std::string(kSecreto) + " <roto & mal>");
     const std::string uri = "file://" + (carpeta / "secreto.txt").generic_string();
     const fs::path xml = carpeta / "entidad.xml";
-    EscribirBytes(xml, "<?xml version=\"1.0\"?>\n<!DOCTYPE centro [<!ENTITY x SYSTEM \"" + uri
+    EscribirFichero(xml, "<?xml version=\"1.0\"?>\n<!DOCTYPE centro [<!ENTITY x SYSTEM \"" + uri
                            + "\">]>\n<centro codigo=\"1\"><docentes><docente documento=\"1\">&x;</docente>"
                              "<docente documento=\"2\">&x;</docente></docentes>&x;</centro>");
 
@@ -292,8 +292,8 @@ TEST(DocumentoItaca, UnaEntidadExternaEnElTextoNoLeeElFicheroLocal)
         // Ni al guardarlo: lo de fuera de la raíz no incluye la DTD.
         const fs::path salida = carpeta / "salida.xml";
         GuardarDocumentoItaca(doc, {}, {{"horarios_grupo", {}}, {"horarios_ocupaciones", {}}}, salida);
-        EXPECT_EQ(LeerBytes(salida).find(kSecreto), std::string::npos) << f;
-        EXPECT_EQ(LeerBytes(salida).find("secreto"), std::string::npos) << f;
+        EXPECT_EQ(LeerFichero(salida).find(kSecreto), std::string::npos) << f;
+        EXPECT_EQ(LeerFichero(salida).find("secreto"), std::string::npos) << f;
     }
 }
 
@@ -311,7 +311,7 @@ TEST(DocumentoItaca, EntidadesExponencialesSeRechazan)
             return s;
         }() + "\">";
     const fs::path xml = carpeta / "risas.xml";
-    EscribirBytes(xml, "<?xml version=\"1.0\"?><!DOCTYPE centro [" + dtd + "]><centro codigo=\"&l9;\"/>");
+    EscribirFichero(xml, "<?xml version=\"1.0\"?><!DOCTYPE centro [" + dtd + "]><centro codigo=\"&l9;\"/>");
     EXPECT_THROW(DocumentoItaca::Cargar(xml), ErrorMolvaren);
 }
 
@@ -319,7 +319,7 @@ TEST(DocumentoItaca, EntidadInternaEnAtributoSeSustituye)
 {
     CarpetaTemporal carpeta;
     const fs::path xml = carpeta / "interna.xml";
-    EscribirBytes(xml, "<?xml version=\"1.0\"?><!DOCTYPE centro [<!ENTITY e \"Val&#232;ncia\"><!ENTITY f \"&e; &amp; Alacant\">]>"
+    EscribirFichero(xml, "<?xml version=\"1.0\"?><!DOCTYPE centro [<!ENTITY e \"Val&#232;ncia\"><!ENTITY f \"&e; &amp; Alacant\">]>"
                        "<centro codigo=\"[&f;]\"/>");
     const DocumentoItaca doc = DocumentoItaca::Cargar(xml);
     EXPECT_EQ(doc.Seleccionar("/centro").at(0).Atributo("codigo"), "[Val\xE8ncia & Alacant]");
@@ -346,12 +346,12 @@ TEST(DocumentoItaca, UnFalloAlGuardarDejaIntactoElFicheroAnterior)
     const DocumentoItaca doc = DocumentoItaca::Cargar(kDatos / "utf8.xml");
     CarpetaTemporal carpeta;
     const fs::path salida = carpeta / "ResultadoHoravexutf8.xml";
-    EscribirBytes(salida, "contenido anterior");
+    EscribirFichero(salida, "contenido anterior");
 
     // Un nombre de elemento no válido falla después de crear el temporal.
     ElementoNuevo malo{"no valido", {}};
     EXPECT_THROW(GuardarDocumentoItaca(doc, kRaizNueva, {{"horarios_grupo", {malo}}}, salida), ErrorMolvaren);
-    EXPECT_EQ(LeerBytes(salida), "contenido anterior");
+    EXPECT_EQ(LeerFichero(salida), "contenido anterior");
 
     // El destino es una carpeta.
     fs::create_directory(carpeta / "dir.xml");
@@ -362,7 +362,7 @@ TEST(DocumentoItaca, UnFalloAlGuardarDejaIntactoElFicheroAnterior)
 
     // Y un guardado bueno lo sustituye.
     GuardarDocumentoItaca(doc, kRaizNueva, SeccionesDePrueba(), salida);
-    EXPECT_NE(LeerBytes(salida).find("<horarios_grupo>"), std::string::npos);
+    EXPECT_NE(LeerFichero(salida).find("<horarios_grupo>"), std::string::npos);
 }
 
 } // namespace
@@ -379,14 +379,14 @@ TEST(DocumentoItaca, Utf16VaYVuelve)
     for (unsigned char c : DeCp1252ACodificacion(Utf8ACp1252(utf8), "UTF-16LE"))
         utf16 += static_cast<char>(c);
     const fs::path xml = carpeta / "u16.xml";
-    EscribirBytes(xml, utf16);
+    EscribirFichero(xml, utf16);
     const DocumentoItaca doc = DocumentoItaca::Cargar(xml);
     EXPECT_EQ(doc.Seleccionar("/centro").at(0).Atributo("codigo"), "\xC0");
 
     const fs::path salida = carpeta / "r.xml";
     GuardarDocumentoItaca(doc, {{"codigo", "\xC0\x80"}}, {{"horarios_grupo", {}}, {"horarios_ocupaciones", {}}},
                           salida);
-    const std::string bytes = LeerBytes(salida);
+    const std::string bytes = LeerFichero(salida);
     EXPECT_EQ(bytes.substr(0, 4), std::string("\xFF\xFE<\0", 4));
     const DocumentoItaca otra = DocumentoItaca::Cargar(salida);
     EXPECT_EQ(otra.Seleccionar("/centro").at(0).Atributo("codigo"), "\xC0\x80");

@@ -26,7 +26,7 @@ TEST(DocumentoItacaPosix, DiscoLlenoDejaIntactoElFicheroAnterior)
     const DocumentoItaca doc = DocumentoItaca::Cargar(kDatos / "utf8.xml");
     CarpetaTemporal carpeta;
     const fs::path salida = carpeta / "ResultadoHoravexutf8.xml";
-    EscribirBytes(salida, "contenido anterior");
+    EscribirFichero(salida, "contenido anterior");
 
     rlimit antes{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &antes), 0);
@@ -47,7 +47,7 @@ TEST(DocumentoItacaPosix, DiscoLlenoDejaIntactoElFicheroAnterior)
 
     EXPECT_TRUE(lanzo);
     EXPECT_NE(mensaje.find("No se ha podido escribir el fichero"), std::string::npos) << mensaje;
-    EXPECT_EQ(LeerBytes(salida), "contenido anterior");
+    EXPECT_EQ(LeerFichero(salida), "contenido anterior");
     EXPECT_EQ(carpeta.NumeroDeEntradas(), 1u);
 }
 
@@ -58,11 +58,11 @@ TEST(DocumentoItacaPosix, CarpetaDeSoloLecturaDaErrorYNoTocaNada)
     const DocumentoItaca doc = DocumentoItaca::Cargar(kDatos / "utf8.xml");
     CarpetaTemporal carpeta;
     const fs::path salida = carpeta / "r.xml";
-    EscribirBytes(salida, "contenido anterior");
+    EscribirFichero(salida, "contenido anterior");
     fs::permissions(carpeta.Ruta(), fs::perms::owner_read | fs::perms::owner_exec, fs::perm_options::replace);
     EXPECT_THROW(GuardarDocumentoItaca(doc, {}, MuchasSesiones(), salida), ErrorMolvaren);
     fs::permissions(carpeta.Ruta(), fs::perms::owner_all, fs::perm_options::replace);
-    EXPECT_EQ(LeerBytes(salida), "contenido anterior");
+    EXPECT_EQ(LeerFichero(salida), "contenido anterior");
     EXPECT_EQ(carpeta.NumeroDeEntradas(), 1u);
 }
 

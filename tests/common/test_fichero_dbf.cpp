@@ -16,8 +16,8 @@ namespace molvaren {
 namespace {
 
 using prueba::CarpetaTemporal;
-using prueba::EscribirTodo;
-using prueba::LeerTodo;
+using prueba::EscribirFichero;
+using prueba::LeerFichero;
 
 // --- Construcción de ficheros a mano ----------------------------------------
 
@@ -114,7 +114,7 @@ TEST_P(LecturaTolerante, LeeLosValoresDeCadaFilaViva)
     const auto& c = GetParam();
     CarpetaTemporal dir;
     const auto f = dir / "SOLUC.DBF";
-    EscribirTodo(f, FicheroHecho(c.version, c.campos, c.filas));
+    EscribirFichero(f, FicheroHecho(c.version, c.campos, c.filas));
     Tabla t = LeerDbf(f, "SOLUC");
     ASSERT_EQ(t.NumFilas(), c.esperado.size());
     size_t i = 0;
@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LeerDbf, NumerosEnTextoSeLeenComoNumeros)
 {
     CarpetaTemporal dir;
-    EscribirTodo(dir / "SOLUC.DBF", FicheroHecho(0x03, CamposClasicos, {" " + Izq("X", 10) + "  4" + "  2.00" + "T" + Izq("", 8)}));
+    EscribirFichero(dir / "SOLUC.DBF", FicheroHecho(0x03, CamposClasicos, {" " + Izq("X", 10) + "  4" + "  2.00" + "T" + Izq("", 8)}));
     Tabla t = LeerDbf(dir / "SOLUC.DBF", "SOLUC");
     t.Primero();
     EXPECT_EQ(t.LeerEntero("DIA"), 4);
@@ -199,7 +199,7 @@ TEST(LeerDbf, NumerosEnTextoSeLeenComoNumeros)
 TEST(LeerDbf, SinMarcaDeFinSeAcepta)
 {
     CarpetaTemporal dir;
-    EscribirTodo(dir / "T.DBF", FicheroHecho(0x03, {{"A", 'C', 2}}, {" XY", " ZW"}, false));
+    EscribirFichero(dir / "T.DBF", FicheroHecho(0x03, {{"A", 'C', 2}}, {" XY", " ZW"}, false));
     Tabla t = LeerDbf(dir / "T.DBF", "T");
     EXPECT_EQ(t.NumFilas(), 2u);
 }
@@ -224,7 +224,7 @@ TEST_P(FicheroMalo, ErrorClaroQueNombraElFichero)
 {
     CarpetaTemporal dir;
     const auto f = dir / "PROFT.DBF";
-    EscribirTodo(f, GetParam().bytes);
+    EscribirFichero(f, GetParam().bytes);
     try {
         (void)LeerDbf(f, "PROFT");
         FAIL() << "se esperaba ErrorMolvaren";
@@ -276,7 +276,7 @@ TEST(LeerDbf, TodoTrozoInicialSeLeeOFallaLimpio)
     CarpetaTemporal dir;
     const std::string buena = TablaBuena();
     for (size_t n = 0; n < buena.size(); ++n) {
-        EscribirTodo(dir / "T.DBF", buena.substr(0, n));
+        EscribirFichero(dir / "T.DBF", buena.substr(0, n));
         if (n == buena.size() - 1)
             EXPECT_NO_THROW((void)LeerDbf(dir / "T.DBF", "T"));
         else
@@ -294,7 +294,7 @@ TEST(LeerDbf, CabecerasEstropeadasAlAzarNuncaRompen)
         std::string b = buena;
         for (unsigned k = 0; k < 1 + azar() % 4; ++k)
             b[azar() % 48] = static_cast<char>(azar() % 256);
-        EscribirTodo(dir / "T.DBF", b);
+        EscribirFichero(dir / "T.DBF", b);
         try {
             Tabla t = LeerDbf(dir / "T.DBF", "T");
             for (t.Primero(); !t.Fin(); t.Siguiente())
@@ -316,7 +316,7 @@ TEST(EscribirDbf, CabeceraDeNivel7)
     t.PonerEntero("SESION_ORDEN", 1);
     t.Grabar();
     EscribirDbf(t, dir / "DIASHORAST.DBF");
-    const std::string b = LeerTodo(dir / "DIASHORAST.DBF");
+    const std::string b = LeerFichero(dir / "DIASHORAST.DBF");
     const size_t nCampos = t.Campos().size();
     const size_t tamCab = 68 + 48 * nCampos + 1;
     size_t tamFila = 1;
@@ -363,7 +363,7 @@ TEST_P(Codificacion7, BytesDelCampoYVuelta)
     GetParam().poner(t);
     t.Grabar();
     EscribirDbf(t, dir / "T.DBF");
-    const std::string b = LeerTodo(dir / "T.DBF");
+    const std::string b = LeerFichero(dir / "T.DBF");
     const size_t fila = 68 + 48 * 4 + 1;
     EXPECT_EQ(b.substr(fila + GetParam().desde, GetParam().bytes.size()), GetParam().bytes);
 
@@ -426,7 +426,7 @@ TEST(EscribirDbf, IdaYVueltaConservaFilasBorradasYSusNumeros)
 TEST(EscribirDbf, NoDejaTemporalesYSustituyeElFichero)
 {
     CarpetaTemporal dir;
-    EscribirTodo(dir / "T.DBF", "viejo");
+    EscribirFichero(dir / "T.DBF", "viejo");
     Tabla t("T", CamposCodificacion());
     EscribirDbf(t, dir / "T.DBF");
     EXPECT_EQ(prueba::Ficheros(dir.Ruta()), std::vector<std::string>{"T.DBF"});

@@ -12,21 +12,13 @@
 
 #include "apoyo/InteraccionGuionada.h"
 #include "common/BaseTablas.h"
+#include "apoyo/Ficheros.h"
 #include "common/DocumentoItaca.h"
 #include "common/EstadoPrograma.h"
 #include "common/Tabla.h"
 #include "conversion/ContextoConversion.h"
 
 namespace molvaren::pruebas {
-
-inline std::filesystem::path CarpetaTemporal(const std::string& prefijo)
-{
-    std::random_device azar;
-    auto carpeta = std::filesystem::temp_directory_path() /
-                   (prefijo + "-" + std::to_string(azar()) + "-" + std::to_string(azar()));
-    std::filesystem::create_directories(carpeta);
-    return carpeta;
-}
 
 // Documento con la raíz centro y las secciones dadas (texto UTF-8).
 inline std::string Centro(const std::string& secciones)
@@ -38,7 +30,6 @@ class PruebaPaso : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        carpeta = CarpetaTemporal("molvaren-paso");
         estado.CarpetaTablas = carpeta;
         tablas = std::make_unique<BaseTablas>(carpeta);
     }
@@ -46,8 +37,6 @@ protected:
     void TearDown() override
     {
         tablas.reset();
-        std::error_code ec;
-        std::filesystem::remove_all(carpeta, ec);
     }
 
     void Documento(const std::string& xml)
@@ -74,7 +63,8 @@ protected:
         return valores;
     }
 
-    std::filesystem::path carpeta;
+    CarpetaTemporal temporal;
+    std::filesystem::path carpeta = temporal.Ruta();
     EstadoPrograma estado;
     InteraccionGuionada ui;
     std::unique_ptr<BaseTablas> tablas;

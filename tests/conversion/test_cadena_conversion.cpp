@@ -13,6 +13,7 @@
 
 #include "PruebaPaso.h"
 #include "apoyo/InteraccionGuionada.h"
+#include "apoyo/Ficheros.h"
 #include "common/DocumentoItaca.h"
 #include "common/EstadoPrograma.h"
 #include "common/FicheroDbf.h"
@@ -33,21 +34,6 @@ void PrintTo(const Caso& c, std::ostream* os)
 
 const std::filesystem::path Muestra = std::filesystem::path(MOLVAREN_RAIZ) / "samples" / "instituto.xml";
 
-std::string LeerFichero(const std::filesystem::path& f)
-{
-    std::ifstream in(f, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// Todos los ficheros de la carpeta con su contenido.
-std::map<std::string, std::string> Instantanea(const std::filesystem::path& carpeta)
-{
-    std::map<std::string, std::string> r;
-    for (const auto& e : std::filesystem::directory_iterator(carpeta))
-        r[e.path().filename().string()] = LeerFichero(e.path());
-    return r;
-}
-
 std::vector<std::string> ColumnaDbf(const std::filesystem::path& carpeta, const std::string& tabla,
                                     const std::string& campo)
 {
@@ -62,7 +48,6 @@ class CadenaConversion : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        carpeta = CarpetaTemporal("molvaren-cadena");
         estado.CarpetaTablas = carpeta;
         // El diálogo de plantillas tal como lo vería el usuario, que acepta
         // la primera plantilla.
@@ -79,7 +64,6 @@ protected:
     void TearDown() override
     {
         std::error_code ec;
-        std::filesystem::remove_all(carpeta, ec);
         for (const auto& f : ficherosExtra)
             std::filesystem::remove(f, ec);
     }
@@ -99,7 +83,8 @@ protected:
         return f;
     }
 
-    std::filesystem::path carpeta;
+    CarpetaTemporal temporal;
+    std::filesystem::path carpeta = temporal.Ruta();
     std::vector<std::filesystem::path> ficherosExtra;
     EstadoPrograma estado;
     InteraccionGuionada ui;

@@ -88,18 +88,13 @@ class EjecucionConversionPrueba : public ::testing::TestWithParam<CasoEjecucion>
 protected:
     void SetUp() override
     {
-        carpeta = CarpetaTemporal("molvaren-ejecucion");
         tablas = carpeta / "ktemp";
         std::filesystem::create_directories(tablas);
         estado.CarpetaTablas = tablas;
     }
-    void TearDown() override
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(carpeta, ec);
-    }
 
-    std::filesystem::path carpeta, tablas;
+    CarpetaTemporal temporal;
+    std::filesystem::path carpeta = temporal.Ruta(), tablas;
     EstadoPrograma estado;
     InteraccionGuionada ui;
 };
@@ -149,18 +144,13 @@ class EjecucionConversionEstado : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        carpeta = CarpetaTemporal("molvaren-ejecucion-estado");
         estado.CarpetaTablas = carpeta / "ktemp";
         std::filesystem::create_directories(estado.CarpetaTablas);
         fichero = carpeta / "centro.xml";
         std::ofstream(fichero, std::ios::binary) << ConPlantillas;
     }
-    void TearDown() override
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(carpeta, ec);
-    }
-    std::filesystem::path carpeta, fichero;
+    CarpetaTemporal temporal;
+    std::filesystem::path carpeta = temporal.Ruta(), fichero;
     EstadoPrograma estado;
     InteraccionGuionada ui;
 };

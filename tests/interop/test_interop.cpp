@@ -18,32 +18,14 @@
 #include "common/BaseTablas.h"
 #include "common/FicheroDbf.h"
 #include "common/Tabla.h"
+#include "apoyo/Ficheros.h"
 
 namespace molvaren {
 namespace {
 
 namespace fs = std::filesystem;
 
-class CarpetaTemporal {
-public:
-    CarpetaTemporal()
-    {
-        std::random_device azar;
-        do
-            ruta_ = fs::temp_directory_path() / ("molvaren-interop-" + std::to_string(azar()));
-        while (!fs::create_directory(ruta_));
-    }
-    ~CarpetaTemporal()
-    {
-        std::error_code ec;
-        fs::remove_all(ruta_, ec);
-    }
-    fs::path operator/(const std::string& n) const { return ruta_ / n; }
-    const fs::path& Ruta() const { return ruta_; }
-
-private:
-    fs::path ruta_;
-};
+using pruebas::CarpetaTemporal;
 
 std::string Comillas(const fs::path& p) { return "'" + p.string() + "'"; }
 
